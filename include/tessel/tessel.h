@@ -1,0 +1,10 @@
+// tessel: every public header of the library.
+#ifndef TESSEL_TESSEL_H
+#define TESSEL_TESSEL_H
+
+#include "tessel/cstring.h"
+#include "tessel/strchri.h"
+#include "tessel/strrchri.h"
+#include "tessel/strstri.h"
+
+#endif  // TESSEL_TESSEL_H

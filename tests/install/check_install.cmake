@@ -1,0 +1,36 @@
+# Script run by the install.consumer test; see CMakeLists.txt beside it.
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${out}\n${err}")
+    endif()
+    set(last_output "${out}" PARENT_SCOPE)
+endfunction()
+
+set(prefix ${WORK_DIR}/prefix)
+file(REMOVE_RECURSE ${WORK_DIR})
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+
+# find_package(tessel)
+run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/cmake-build -G ${GENERATOR}
+    -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_CXX_COMPILER=${CXX} "-DCMAKE_CXX_FLAGS=${CXX_FLAGS}")
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/cmake-build)
+run(${WORK_DIR}/cmake-build/consumer)
+if(NOT last_output STREQUAL "tessel consumer: ABCD\n")
+    message(FATAL_ERROR "unexpected output from the CMake consumer: '${last_output}'")
+endif()
+
+# pkg-config --cflags --libs tessel
+file(GLOB_RECURSE pc_file ${prefix}/tessel.pc)
+get_filename_component(pc_dir "${pc_file}" DIRECTORY)
+set(ENV{PKG_CONFIG_PATH} ${pc_dir})
+run(pkg-config --cflags --libs tessel)
+string(STRIP "${last_output}" pc_flags)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+separate_arguments(extra UNIX_COMMAND "${CXX_FLAGS}")
+run(${CXX} -std=c++17 ${extra} ${CONSUMER_DIR}/main.cpp ${pc_flags} -o ${WORK_DIR}/pc-consumer)
+set(ENV{LD_LIBRARY_PATH} "${pc_dir}/..")
+run(${WORK_DIR}/pc-consumer)
+if(NOT last_output STREQUAL "tessel consumer: ABCD\n")
+    message(FATAL_ERROR "unexpected output from the pkg-config consumer: '${last_output}'")
+endif()

@@ -1,0 +1,90 @@
+// Tests of the free string functions.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tessel/cstring.h"
+
+namespace {
+
+TEST(TrimTest, LeftTrimCutsAtTheLastBlank) {
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"abc def", "abc"}, {"abc  ", "abc "}, {" abc", ""}, {"abc", "abc"},
+        {"", ""},           {"a\tb", "a\tb"},  {"a b c", "a b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.in + "'");
+        CString out = leftTrim(CString(c.in));
+        EXPECT_STREQ(out, c.out);
+        EXPECT_EQ(out.length(), static_cast<int>(std::string(c.out).size()));
+    }
+}
+
+TEST(TrimTest, LeftTrimWithoutBlankKeepsTheStoredLength) {
+    CString s("abcd");
+    s[3] = '\0';
+    EXPECT_EQ(leftTrim(s).length(), 4);
+}
+
+TEST(TrimTest, RightTrimSkipsLeadingBlanks) {
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"  abc ", "abc "}, {"   ", ""}, {"\tabc", "\tabc"}, {"abc", "abc"}, {"", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("'") + c.in + "'");
+        CString out = rightTrim(CString(c.in));
+        EXPECT_STREQ(out, c.out);
+        EXPECT_EQ(out.length(), static_cast<int>(std::string(c.out).size()));
+    }
+}
+
+TEST(StringFunctionsTest, UpperCaseChangesLettersOnly) {
+    EXPECT_STREQ(upperCase(CString("a1b-c")), "A1B-C");
+    EXPECT_STREQ(upperCase(CString("\xE9z")), "\xE9Z");
+    CString s("abcd");
+    s[3] = '\0';
+    EXPECT_EQ(upperCase(s).length(), 2);
+}
+
+TEST(StringFunctionsTest, CopyOfUsesTheTextLength) {
+    CString s("abcd");
+    s[2] = '\0';
+    EXPECT_EQ(copyOf(s).length(), 1);
+    EXPECT_EQ(CString(s).length(), 4);
+    CString empty;
+    EXPECT_NE(static_cast<const char*>(copyOf(empty)), static_cast<const char*>(empty));
+}
+
+TEST(StringFunctionsTest, TextPlusCString) {
+    CString r = "ab" + CString("cd");
+    EXPECT_STREQ(r, "abcd");
+    EXPECT_EQ(r.length(), 4);
+}
+
+TEST(SformatTest, Formats) {
+    EXPECT_STREQ(sformat("%02d", 5), "05");
+    EXPECT_STREQ(sformat("%s-%c-%3.1f", "x", 'y', 2.25), "x-y-2.2");
+    EXPECT_EQ(sformat("%d", 12345).length(), 5);
+}
+
+TEST(SformatTest, FillsTheAreaExactlyOrCutsToFit) {
+    const std::string exact(2047, 'a');
+    CString whole = sformat("%s", exact.c_str());
+    EXPECT_EQ(whole.length(), 2047);
+    EXPECT_EQ(std::string(whole), exact);
+
+    const std::string longer(5000, 'b');
+    CString cut = sformat("%s!", longer.c_str());
+    EXPECT_EQ(cut.length(), 2047);
+    EXPECT_EQ(std::string(cut), longer.substr(0, 2047));
+}
+
+}  // namespace
