@@ -3,6 +3,7 @@
 #define TESSEL_TESSEL_H
 
 #include "tessel/cstring.h"
+#include "tessel/getopt.h"
 #include "tessel/strchri.h"
 #include "tessel/strrchri.h"
 #include "tessel/strstri.h"
