@@ -2,10 +2,13 @@
 #ifndef TESSEL_TESSEL_H
 #define TESSEL_TESSEL_H
 
+#include "tessel/conditio.h"
 #include "tessel/cstring.h"
 #include "tessel/getopt.h"
 #include "tessel/strchri.h"
 #include "tessel/strrchri.h"
 #include "tessel/strstri.h"
+#include "tessel/tracer.h"
+#include "tessel/version.h"
 
 #endif  // TESSEL_TESSEL_H
