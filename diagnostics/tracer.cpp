@@ -85,7 +85,7 @@ void tracer::log(const char* format, ...) {
 
     va_list args;
     va_start(args, format);
-    std::vfprintf(f, format ? format : "", args);
+    if (format) std::vfprintf(f, format, args);
     va_end(args);
     std::fputc('\n', f);
 
