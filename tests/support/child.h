@@ -65,11 +65,14 @@ inline ChildResult runInChild(const std::function<void()>& body) {
 class ScratchDir {
   public:
     ScratchDir() : previous(std::filesystem::current_path()) {
+        // Without a scratch directory the test would write into the source
+        // or build tree: stop instead.
         char pattern[] = "/tmp/tessel-test-XXXXXX";
-        if (mkdtemp(pattern)) {
-            path = pattern;
-            std::filesystem::current_path(path);
+        if (!mkdtemp(pattern) || chdir(pattern) != 0) {
+            std::perror("tessel test: no scratch directory");
+            std::abort();
         }
+        path = pattern;
     }
     ~ScratchDir() {
         std::error_code ignored;
@@ -79,7 +82,7 @@ class ScratchDir {
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
 
-    // The scratch directory; empty when it could not be made.
+    // The scratch directory's absolute path.
     const std::string& dir() const { return path; }
     // file(name): the content of a file in the scratch directory.
     std::string file(const std::string& name) const { return readFile(path + "/" + name); }
