@@ -39,7 +39,8 @@ size_t subjectLimit(int closures) {
     size_t n = 0;
     for (;;) {
         double cost = 1;
-        for (int i = 0; i <= closures; ++i) cost *= static_cast<double>(n + 2);
+        for (int i = 0; i <= closures; ++i)
+            cost *= static_cast<double>(n + 2);
         if (cost > budget || n >= 256) return n;
         ++n;
     }
@@ -105,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     char* end = own.compile(text.c_str(), buffer.data(), buffer.data() + lastByte, endChar);
     if (end) {
         check(end > buffer.data() && end <= buffer.data() + lastByte + 1);
-        for (const std::string& s : subjects) own.step(s.c_str(), buffer.data());
+        for (const std::string& s : subjects)
+            own.step(s.c_str(), buffer.data());
     }
 
     // The same bytes read as a file wildcard.

@@ -30,7 +30,7 @@ using Bytes = std::vector<unsigned char>;
 
 // Compiles pattern into a buffer of its own; an empty result means failure.
 class CompileTest : public ::testing::Test {
-protected:
+  protected:
     Bytes compile(const char* pattern, int endChar = '\0') {
         std::memset(buffer, 0, sizeof buffer);
         char* end = re.compile(pattern, buffer, buffer + sizeof buffer - 1, endChar);
@@ -53,22 +53,24 @@ protected:
 
 Bytes set16(std::initializer_list<int> members) {
     Bytes set(16, 0);
-    for (int m : members) set[m / 8] |= static_cast<unsigned char>(1 << (m % 8));
+    for (int m : members)
+        set[m / 8] |= static_cast<unsigned char>(1 << (m % 8));
     return set;
 }
 
 Bytes cat(std::initializer_list<Bytes> parts) {
     Bytes all;
-    for (const Bytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+    for (const Bytes& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
     return all;
 }
 
 TEST_F(CompileTest, WorkedExample) {
     const Bytes digits = set16({'0', '1', '2', '3', '4', '5', '6', '7', '8', '9'});
-    const Bytes want = cat({{Char, 'a', Any, GroupStart, 0, Char | Star, 'b', GroupEnd, 0,
-                             Class | Count},
-                            digits,
-                            {2, 255, EndAnchor, End}});
+    const Bytes want =
+        cat({{Char, 'a', Any, GroupStart, 0, Char | Star, 'b', GroupEnd, 0, Class | Count},
+             digits,
+             {2, 255, EndAnchor, End}});
     const Bytes got = compile("^a.\\(b*\\)[0-9]\\{2,\\}$");
     EXPECT_EQ(got, want);
     EXPECT_EQ(got.size(), 30u);
@@ -93,8 +95,8 @@ TEST_F(CompileTest, ProgramBytes) {
         {"a$", {Char, 'a', EndAnchor, End}},
         {"a^", {Char, 'a', Char, '^', End}},
         {"\\$\\^", {Char, '$', Char, '^', End}},
-        {"\\.\\*\\[\\\\\\}\\0\\+", {Char, '.', Char, '*', Char, '[', Char, '\\', Char, '}', Char,
-                                   '0', Char, '+', End}},
+        {"\\.\\*\\[\\\\\\}\\0\\+",
+         {Char, '.', Char, '*', Char, '[', Char, '\\', Char, '}', Char, '0', Char, '+', End}},
         {"\\n", {Char, '\n', End}},
         {"ab\ncd", {Char, 'a', Char, 'b', End}},
         {"a$\nb", {Char, 'a', EndAnchor, End}},
@@ -108,11 +110,12 @@ TEST_F(CompileTest, ProgramBytes) {
         {"\\{2\\}", {Char, '{', Char, '2', Char, '}', End}},
         {"^\\{2\\}", {Char, '{', Char, '2', Char, '}', End}},
         {"\\(a\\)\\1*", {GroupStart, 0, Char, 'a', GroupEnd, 0, Backref | Star, 0, End}},
-        {"\\(a\\)\\(b\\)\\2", {GroupStart, 0, Char, 'a', GroupEnd, 0, GroupStart, 1, Char, 'b',
-                               GroupEnd, 1, Backref, 1, End}},
+        {"\\(a\\)\\(b\\)\\2",
+         {GroupStart, 0, Char, 'a', GroupEnd, 0, GroupStart, 1, Char, 'b', GroupEnd, 1, Backref, 1,
+          End}},
         {"\\(\\(a\\)\\)", {GroupStart, 0, GroupStart, 1, Char, 'a', GroupEnd, 1, GroupEnd, 0, End}},
-        {"\\(\\(a\\)\\1\\)", {GroupStart, 0, GroupStart, 1, Char, 'a', GroupEnd, 1, Backref, 0,
-                              GroupEnd, 0, End}},
+        {"\\(\\(a\\)\\1\\)",
+         {GroupStart, 0, GroupStart, 1, Char, 'a', GroupEnd, 1, Backref, 0, GroupEnd, 0, End}},
         {"[]a]", cat({{Class}, set16({']', 'a'}), {End}})},
         {"[^]a]", cat({{NegClass}, set16({0, ']', 'a'}), {End}})},
         {"[a-]", cat({{Class}, set16({'a', '-'}), {End}})},
@@ -206,7 +209,7 @@ TEST_F(CompileTest, ErrorCodes) {
 }
 
 TEST_F(CompileTest, CountsWithoutAOneCharacterElementAreRejected) {
-    const char* patterns[] = {"\\(\\{2\\}a\\)", "\\(a\\)\\{2\\}", "\\(a\\)\\1\\{2\\}",
+    const char* patterns[] = {"\\(\\{2\\}a\\)",     "\\(a\\)\\{2\\}",  "\\(a\\)\\1\\{2\\}",
                               "\\(a\\)\\1*\\{2\\}", "a\\{2\\}\\{3\\}", "a\\{2\\}*\\{3\\}"};
     for (const char* p : patterns) {
         SCOPED_TRACE(p);
@@ -216,13 +219,16 @@ TEST_F(CompileTest, CountsWithoutAOneCharacterElementAreRejected) {
 
 TEST_F(CompileTest, GroupLimits) {
     std::string nine;
-    for (int i = 0; i < 9; ++i) nine += "\\(a\\)";
+    for (int i = 0; i < 9; ++i)
+        nine += "\\(a\\)";
     EXPECT_FALSE(compile(nine.c_str()).empty());
     std::string nested = std::string(9 * 3, ' ');
     nested.clear();
-    for (int i = 0; i < 9; ++i) nested += "\\(";
+    for (int i = 0; i < 9; ++i)
+        nested += "\\(";
     nested += "a";
-    for (int i = 0; i < 9; ++i) nested += "\\)";
+    for (int i = 0; i < 9; ++i)
+        nested += "\\)";
     EXPECT_FALSE(compile(nested.c_str()).empty());
     EXPECT_EQ(errorOf((nine + "\\(").c_str()), 43);
     EXPECT_FALSE(compile("\\(a\\)\\(b\\)\\2").empty());

@@ -17,7 +17,7 @@ namespace {
 // * or a count, and ^ and $ appear only at the ends, where both syntaxes give
 // them the same meaning.
 class PatternMaker {
-public:
+  public:
     explicit PatternMaker(unsigned seed) : rng(seed) {}
 
     std::string pattern() {
@@ -33,11 +33,12 @@ public:
     std::string subject() {
         std::string s;
         const int n = pick(9);
-        for (int i = 0; i < n; ++i) s += "abc"[pick(3)];
+        for (int i = 0; i < n; ++i)
+            s += "abc"[pick(3)];
         return s;
     }
 
-private:
+  private:
     int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
     void sequence(std::string& p, int atoms, int depth) {
@@ -62,8 +63,8 @@ private:
                 if (pick(3) == 0) p += '*';
                 continue;
             }
-            static const char* const singles[] = {"a", "b", "c", ".", "[ab]", "[^a]", "[a-b]",
-                                                  "[]a]", "[^bc]", "\\."};
+            static const char* const singles[] = {"a",    "b",     "c",    ".",     "[ab]",
+                                                  "[^a]", "[a-b]", "[]a]", "[^bc]", "\\."};
             p += singles[pick(10)];
             quantifier(p);
         }
