@@ -4,7 +4,9 @@
 
 #include "tessel/conditio.h"
 #include "tessel/cstring.h"
+#include "tessel/dir.h"
 #include "tessel/getopt.h"
+#include "tessel/regexp.h"
 #include "tessel/strchri.h"
 #include "tessel/strrchri.h"
 #include "tessel/strstri.h"
