@@ -104,7 +104,8 @@ class TESSEL_API Date {
     // month 1 to 12 and the day 1 to the days of that month, else 0.
     static int gIsValidDate(short day, short month, short year);
     // gIsValidDate(day, monthName, year): 1 when monthName is a month
-    // abbreviation (any case) and the three form a valid date, else 0.
+    // abbreviation (any case) and the three form a valid date, else 0 (also
+    // for a null monthName).
     static int gIsValidDate(short day, const char* monthName, short year);
 
     // ---- Text forms (each result is a new value owned by the caller) ----------
