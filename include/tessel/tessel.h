@@ -4,12 +4,14 @@
 
 #include "tessel/conditio.h"
 #include "tessel/cstring.h"
+#include "tessel/date.h"
 #include "tessel/dir.h"
 #include "tessel/getopt.h"
 #include "tessel/regexp.h"
 #include "tessel/strchri.h"
 #include "tessel/strrchri.h"
 #include "tessel/strstri.h"
+#include "tessel/time.h"
 #include "tessel/tracer.h"
 #include "tessel/version.h"
 
