@@ -11,7 +11,9 @@ namespace {
 const char sharedEmpty[] = "";
 char* const emptyText = const_cast<char*>(sharedEmpty);
 
-const char* orEmpty(const char* s) { return s ? s : sharedEmpty; }
+const char* orEmpty(const char* s) {
+    return s ? s : sharedEmpty;
+}
 
 // Length of s up to its first NUL, reading at most n bytes.
 int boundedLength(const char* s, int n) {
@@ -19,7 +21,9 @@ int boundedLength(const char* s, int n) {
     return nul ? static_cast<int>(static_cast<const char*>(nul) - s) : n;
 }
 
-int compare(const char* a, const char* b) { return std::strcmp(a, orEmpty(b)); }
+int compare(const char* a, const char* b) {
+    return std::strcmp(a, orEmpty(b));
+}
 
 // 1-based position of found in text, or 0.
 int positionOf(const char* text, const char* found) {
@@ -47,7 +51,9 @@ CString::CString(const char c, const int n) : len(n > 0 ? n : 0), text(new char[
 
 CString::CString(const int n) : CString(' ', n) {}
 
-CString::~CString() { release(); }
+CString::~CString() {
+    release();
+}
 
 void CString::release() {
     if (text != emptyText) delete[] text;
@@ -62,7 +68,9 @@ void CString::assign(const char* s, int n) {
     len = n;
 }
 
-CString CString::blanks(int n) { return CString(' ', n); }
+CString CString::blanks(int n) {
+    return CString(' ', n);
+}
 
 char& CString::operator[](const int i) {
     // Only the characters themselves are writable. The terminator, every
@@ -77,7 +85,9 @@ char& CString::operator[](const int i) {
     return text[i - 1];
 }
 
-char CString::operator[](const int i) const { return (i < 1 || i > len + 1) ? '\0' : text[i - 1]; }
+char CString::operator[](const int i) const {
+    return (i < 1 || i > len + 1) ? '\0' : text[i - 1];
+}
 
 CString& CString::operator=(const CString& other) {
     assign(other.text, static_cast<int>(std::strlen(other.text)));
@@ -90,18 +100,42 @@ CString& CString::operator=(const char* s) {
     return *this;
 }
 
-int CString::operator==(const CString& o) const { return compare(text, o.text) == 0; }
-int CString::operator!=(const CString& o) const { return compare(text, o.text) != 0; }
-int CString::operator<(const CString& o) const { return compare(text, o.text) < 0; }
-int CString::operator>(const CString& o) const { return compare(text, o.text) > 0; }
-int CString::operator<=(const CString& o) const { return compare(text, o.text) <= 0; }
-int CString::operator>=(const CString& o) const { return compare(text, o.text) >= 0; }
-int CString::operator==(const char* s) const { return compare(text, s) == 0; }
-int CString::operator!=(const char* s) const { return compare(text, s) != 0; }
-int CString::operator<(const char* s) const { return compare(text, s) < 0; }
-int CString::operator>(const char* s) const { return compare(text, s) > 0; }
-int CString::operator<=(const char* s) const { return compare(text, s) <= 0; }
-int CString::operator>=(const char* s) const { return compare(text, s) >= 0; }
+int CString::operator==(const CString& o) const {
+    return compare(text, o.text) == 0;
+}
+int CString::operator!=(const CString& o) const {
+    return compare(text, o.text) != 0;
+}
+int CString::operator<(const CString& o) const {
+    return compare(text, o.text) < 0;
+}
+int CString::operator>(const CString& o) const {
+    return compare(text, o.text) > 0;
+}
+int CString::operator<=(const CString& o) const {
+    return compare(text, o.text) <= 0;
+}
+int CString::operator>=(const CString& o) const {
+    return compare(text, o.text) >= 0;
+}
+int CString::operator==(const char* s) const {
+    return compare(text, s) == 0;
+}
+int CString::operator!=(const char* s) const {
+    return compare(text, s) != 0;
+}
+int CString::operator<(const char* s) const {
+    return compare(text, s) < 0;
+}
+int CString::operator>(const char* s) const {
+    return compare(text, s) > 0;
+}
+int CString::operator<=(const char* s) const {
+    return compare(text, s) <= 0;
+}
+int CString::operator>=(const char* s) const {
+    return compare(text, s) >= 0;
+}
 
 CString CString::operator+(const CString& other) const {
     CString result = blanks(len + other.len);
@@ -142,6 +176,12 @@ int CString::pos(const char* t) const {
     return *text ? positionOf(text, std::strstr(text, orEmpty(t))) : 0;
 }
 
-int CString::posi(const char c) const { return pos(c); }
-int CString::posir(const char c) const { return posr(c); }
-int CString::posi(const char* t) const { return pos(t); }
+int CString::posi(const char c) const {
+    return pos(c);
+}
+int CString::posir(const char c) const {
+    return posr(c);
+}
+int CString::posi(const char* t) const {
+    return pos(t);
+}

@@ -10,7 +10,9 @@ namespace tessel_detail {
 // 255). Characters read from strings are signed chars; a byte above 127
 // (negative here) and any other value outside that range folds to itself,
 // so no negative value ever reaches the classification table.
-inline int foldChar(int c) { return (c >= 0 && c <= 255) ? std::toupper(c) : c; }
+inline int foldChar(int c) {
+    return (c >= 0 && c <= 255) ? std::toupper(c) : c;
+}
 
 }  // namespace tessel_detail
 

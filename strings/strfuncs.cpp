@@ -13,9 +13,13 @@ constexpr size_t formatAreaSize = 2048;
 
 }  // namespace
 
-CString copyOf(const CString& s) { return CString(static_cast<const char*>(s)); }
+CString copyOf(const CString& s) {
+    return CString(static_cast<const char*>(s));
+}
 
-CString operator+(const char* a, const CString& b) { return CString(a) + b; }
+CString operator+(const char* a, const CString& b) {
+    return CString(a) + b;
+}
 
 CString upperCase(const CString& s) {
     CString result = copyOf(s);
@@ -53,6 +57,7 @@ CString leftTrim(const CString& s) {
 
 CString rightTrim(const CString& s) {
     const char* rest = s;
-    while (*rest == ' ') ++rest;
+    while (*rest == ' ')
+        ++rest;
     return CString(rest);
 }

@@ -6,8 +6,7 @@
 
 SubCString::SubCString() : parent(nullptr), start(0), count(0) {}
 
-SubCString::SubCString(CString& s, int start, int count)
-    : parent(&s), start(start), count(count) {
+SubCString::SubCString(CString& s, int start, int count) : parent(&s), start(start), count(count) {
     if (start < 1 || start > s.length()) return;
     // A range that runs past the end takes what is left from start on.
     const int n = std::min(count, s.length() - start + 1);

@@ -14,7 +14,7 @@ class RegExp;
 // length, which differs only after a NUL was written through operator[] or
 // appended with operator+(char).
 class TESSEL_API CString {
-public:
+  public:
     // CString(): the empty value; allocates nothing.
     CString();
     // CString(s): a copy of s; a null s gives the empty value.
@@ -85,7 +85,7 @@ public:
     int posir(const char c) const;
     int posi(const char* t) const;
 
-private:
+  private:
     friend class SubCString;
 
     int len;
@@ -102,7 +102,7 @@ private:
 // when it is built and can write characters back over the same range; it
 // never changes the parent's length. The parent must outlive it.
 class TESSEL_API SubCString {
-public:
+  public:
     // SubCString(): refers to no string; its value is empty and assignment
     // through it writes nothing.
     SubCString();
@@ -120,7 +120,7 @@ public:
     // nothing and returns a reference to its own empty value.
     CString& operator=(const CString& r);
 
-private:
+  private:
     CString value;
     CString* parent;
     int start;

@@ -7,18 +7,26 @@
 
 namespace {
 
-TEST(TrimTest, LeftTrimCutsAtTheLastBlank) {
+TEST(TrimTest, TrimsOnBlanksOnly) {
+    // leftTrim keeps the text before the last blank; rightTrim drops the
+    // leading blanks. Only the space character counts as a blank.
     struct Case {
+        const char* name;
+        CString (*trim)(const CString&);
         const char* in;
         const char* out;
     };
     const Case cases[] = {
-        {"abc def", "abc"}, {"abc  ", "abc "}, {" abc", ""}, {"abc", "abc"},
-        {"", ""},           {"a\tb", "a\tb"},  {"a b c", "a b"},
+        {"leftTrim", leftTrim, "abc def", "abc"}, {"leftTrim", leftTrim, "abc  ", "abc "},
+        {"leftTrim", leftTrim, " abc", ""},       {"leftTrim", leftTrim, "abc", "abc"},
+        {"leftTrim", leftTrim, "", ""},           {"leftTrim", leftTrim, "a\tb", "a\tb"},
+        {"leftTrim", leftTrim, "a b c", "a b"},   {"rightTrim", rightTrim, "  abc ", "abc "},
+        {"rightTrim", rightTrim, "   ", ""},      {"rightTrim", rightTrim, "\tabc", "\tabc"},
+        {"rightTrim", rightTrim, "abc", "abc"},   {"rightTrim", rightTrim, "", ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("'") + c.in + "'");
-        CString out = leftTrim(CString(c.in));
+        SCOPED_TRACE(std::string(c.name) + " of '" + c.in + "'");
+        CString out = c.trim(CString(c.in));
         EXPECT_STREQ(out, c.out);
         EXPECT_EQ(out.length(), static_cast<int>(std::string(c.out).size()));
     }
@@ -28,22 +36,6 @@ TEST(TrimTest, LeftTrimWithoutBlankKeepsTheStoredLength) {
     CString s("abcd");
     s[3] = '\0';
     EXPECT_EQ(leftTrim(s).length(), 4);
-}
-
-TEST(TrimTest, RightTrimSkipsLeadingBlanks) {
-    struct Case {
-        const char* in;
-        const char* out;
-    };
-    const Case cases[] = {
-        {"  abc ", "abc "}, {"   ", ""}, {"\tabc", "\tabc"}, {"abc", "abc"}, {"", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("'") + c.in + "'");
-        CString out = rightTrim(CString(c.in));
-        EXPECT_STREQ(out, c.out);
-        EXPECT_EQ(out.length(), static_cast<int>(std::string(c.out).size()));
-    }
 }
 
 TEST(StringFunctionsTest, UpperCaseChangesLettersOnly) {

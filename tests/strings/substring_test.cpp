@@ -13,8 +13,8 @@ TEST(SubCStringTest, ReadsTheRange) {
         const char* value;
     };
     const Case cases[] = {
-        {2, 3, "bcd"}, {4, 10, "def"}, {7, 1, ""}, {1, 0, ""},
-        {1, 6, "abcdef"}, {6, 1, "f"}, {3, -2, ""}, {0, 3, ""}, {-4, 9, ""},
+        {2, 3, "bcd"}, {4, 10, "def"}, {7, 1, ""}, {1, 0, ""},  {1, 6, "abcdef"},
+        {6, 1, "f"},   {3, -2, ""},    {0, 3, ""}, {-4, 9, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE("from " + std::to_string(c.start) + " for " + std::to_string(c.count));
@@ -42,8 +42,8 @@ TEST(SubCStringTest, WritesBackOverTheRange) {
         const char* parent;
     };
     const Case cases[] = {
-        {2, 3, "XY", "aXYdef"},   {2, 3, "WXYZ", "aWXYef"}, {5, 10, "XYZ", "abcdXY"},
-        {7, 2, "XY", "abcdef"},   {1, 0, "XY", "abcdef"},   {1, 6, "", "abcdef"},
+        {2, 3, "XY", "aXYdef"},  {2, 3, "WXYZ", "aWXYef"}, {5, 10, "XYZ", "abcdXY"},
+        {7, 2, "XY", "abcdef"},  {1, 0, "XY", "abcdef"},   {1, 6, "", "abcdef"},
         {0, 3, "XYZ", "abcdef"},
     };
     for (const Case& c : cases) {
