@@ -50,6 +50,11 @@ TEST(WildcardTest, MatchesWholeNamesIgnoringCase) {
         {"[0-9]+5-2", "123456", 0},
         {"[0-9]+2-5", "123", 0},
         {"[0-9]+2-5", "12", 0},
+        // A - with no digit after it gives the minimum 0 and is consumed.
+        {"[0-9]+3-", "", 1},
+        {"[0-9]+3-", "123", 1},
+        {"[0-9]+3-x", "12x", 1},
+        {"[0-9]+3-x", "-x", 0},
         {"a+b", "a+b", 1},
         {"a+b", "aab", 0},
         {"[a]+3+", "aa+", 1},

@@ -59,9 +59,12 @@ TEST(RegExpObjectTest, FailedCompileMatchesNothing) {
 }
 
 TEST(RegExpObjectTest, CopiesHoldTheWholeProgram) {
-    // Both programs hold zero bytes (group 0, empty set bytes) before RE_END.
-    const char* patterns[] = {"\\(a\\)b", "x[ab]y", "[\xe9]z\\{0,2\\}q"};
-    const char* subjects[] = {"ab", "xxayy", "xby", "\xe9q", "\xe9zzq", "\xe9zzzq", "b"};
+    // The programs hold zero bytes (group 0, empty set bytes) before RE_END,
+    // and bytes equal to RE_END (22) as a character, count or set byte.
+    const char* patterns[] = {"\\(a\\)b", "x[ab]y", "[\xe9]z\\{0,2\\}q", "a\x16\\{0,22\\}z",
+                              "[\x01\x02\x04]y"};
+    const char* subjects[] = {"ab",       "xxayy", "xby",        "\xe9q", "\xe9zzq",
+                              "\xe9zzzq", "b",     "a\x16\x16z", "\x02y"};
     for (const char* p : patterns) {
         SCOPED_TRACE(p);
         RegExp source(p, 0);
