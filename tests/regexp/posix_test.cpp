@@ -39,7 +39,9 @@ class PatternMaker {
     }
 
   private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    // mt19937 is fixed by the standard, a distribution is not: reduce by
+    // hand so every standard library generates the same patterns.
+    int pick(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
 
     void sequence(std::string& p, int atoms, int depth) {
         for (int i = 0; i < atoms; ++i) {
