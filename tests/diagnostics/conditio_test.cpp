@@ -1,6 +1,7 @@
 // Tests of the condition checks; the failing ones run in child processes.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -98,6 +99,18 @@ TEST_F(ConditioTest, FailedCheckWithoutTracingOrRecordsWritesNoFile) {
     EXPECT_EQ(r.err, "");
     EXPECT_FALSE(scratch.exists("trace.log"));
     EXPECT_FALSE(scratch.exists("Call Stack"));
+}
+
+TEST_F(ConditioTest, FailedCheckRunsTheNormalExit) {
+    // Text left in a fully buffered stream reaches the file only if the
+    // process ends through the normal exit, which flushes open streams.
+    const ChildResult r = runInChild([] {
+        std::setvbuf(stderr, nullptr, _IOFBF, BUFSIZ);
+        std::fputs("pending\n", stderr);
+        _FailIf(1, "x", "A.SRC", 1);
+    });
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "pending\n");
 }
 
 TEST_F(ConditioTest, FailedCheckEndsTheProcessWhenNothingCanBeWritten) {

@@ -1,6 +1,7 @@
 // Tests of the option parser and the option listing.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
@@ -283,6 +284,21 @@ TEST_F(GetoptTest, ReportedErrorsEndTheProcessWithStatusThree) {
         EXPECT_EQ(r.status, 3);
         EXPECT_EQ(r.err, c.message + reportListing);
     }
+}
+
+TEST_F(GetoptTest, ReportedErrorRunsTheNormalExit) {
+    // With the error stream fully buffered, the message and the listing
+    // reach the file only if the process ends through the normal exit,
+    // which flushes open streams.
+    const ChildResult r = runInChild([] {
+        std::setvbuf(stderr, nullptr, _IOFBF, BUFSIZ);
+        Args args({"/zz"});
+        getoptError = 1;
+        int index = 1;
+        getopt(index, args.argv(), reportTable);
+    });
+    EXPECT_EQ(r.status, 3);
+    EXPECT_EQ(r.err, std::string("invalid option zz\n") + reportListing);
 }
 
 TEST_F(GetoptTest, ReportingParseThatSucceedsWritesNothing) {
