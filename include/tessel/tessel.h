@@ -3,6 +3,8 @@
 #define TESSEL_TESSEL_H
 
 #include "tessel/cstring.h"
+#include "tessel/dir.h"
+#include "tessel/regexp.h"
 #include "tessel/strchri.h"
 #include "tessel/strrchri.h"
 #include "tessel/strstri.h"
