@@ -13,7 +13,6 @@
 #include <cstring>
 #include <ctime>
 #include <new>
-#include <string>
 
 #include "platform/platform.h"
 #include "platform/posix.h"
@@ -33,23 +32,38 @@ bool isSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
+// Text: a heap text owned by one scope (the layer keeps clear of the
+// standard library's templates, whose instances would be exported).
+struct Text {
+    char* p = nullptr;
+    Text() = default;
+    Text(const Text&) = delete;
+    Text& operator=(const Text&) = delete;
+    ~Text() { std::free(p); }
+    bool assign(const char* s, size_t n) {
+        std::free(p);
+        p = static_cast<char*>(std::malloc(n + 1));
+        if (p == nullptr) return false;
+        std::memcpy(p, s, n);
+        p[n] = '\0';
+        return true;
+    }
+};
+
 // toPosixPath(path, out): the POSIX path for a drive-letter path; false for
 // a drive other than C or an empty path. "C:" alone is the current
 // directory; "C:x" is x relative to it.
-bool toPosixPath(const char* path, std::string& out) {
+bool toPosixPath(const char* path, Text& out) {
     if (path == nullptr) return false;
     if (path[0] != '\0' && path[1] == ':') {
         if (path[0] != 'C' && path[0] != 'c') return false;
         path += 2;
-        if (*path == '\0') {
-            out = ".";
-            return true;
-        }
+        if (*path == '\0') return out.assign(".", 1);
     }
     if (*path == '\0') return false;
-    out = path;
-    for (char& c : out)
-        if (c == '\\') c = '/';
+    if (!out.assign(path, std::strlen(path))) return false;
+    for (char* c = out.p; *c != '\0'; ++c)
+        if (*c == '\\') *c = '/';
     return true;
 }
 
@@ -152,24 +166,19 @@ FindHandle posixFindFirst(const char* pattern, FindRecord* record) {
     const char* last = nullptr;
     for (const char* p = pattern; *p != '\0'; ++p)
         if (isSeparator(*p)) last = p;
-    std::string dirText;
-    const char* component;
-    if (last != nullptr) {
-        dirText.assign(pattern, static_cast<size_t>(last - pattern + 1));
-        component = last + 1;
-    } else if (pattern[0] != '\0' && pattern[1] == ':') {
-        dirText.assign(pattern, 2);
-        component = pattern + 2;
-    } else {
-        component = pattern;
-    }
-    if (std::strcmp(component, "*") != 0) return nullptr;
-    std::string dirPath;
-    if (dirText.empty())
-        dirPath = ".";
-    else if (!toPosixPath(dirText.c_str(), dirPath))
+    size_t dirLength = 0;
+    if (last != nullptr)
+        dirLength = static_cast<size_t>(last - pattern + 1);
+    else if (pattern[0] != '\0' && pattern[1] == ':')
+        dirLength = 2;
+    if (std::strcmp(pattern + dirLength, "*") != 0) return nullptr;
+    Text dirText, dirPath;
+    if (dirLength == 0) {
+        if (!dirPath.assign(".", 1)) return nullptr;
+    } else if (!dirText.assign(pattern, dirLength) || !toPosixPath(dirText.p, dirPath)) {
         return nullptr;
-    DIR* dir = opendir(dirPath.c_str());
+    }
+    DIR* dir = opendir(dirPath.p);
     if (dir == nullptr) return nullptr;
     FindState* h = new (std::nothrow) FindState;
     if (h == nullptr) {
@@ -190,32 +199,34 @@ FindHandle posixFindFirst(const char* pattern, FindRecord* record) {
 }
 
 unsigned long posixGetCurrentDirectory(unsigned long size, char* area) {
-    std::string cwd(256, '\0');
-    for (;;) {
-        if (getcwd(&cwd[0], cwd.size()) != nullptr) break;
-        if (errno != ERANGE || cwd.size() > (1u << 20)) return 0;
-        cwd.resize(cwd.size() * 2);
+    Text cwd;
+    for (size_t capacity = 256;; capacity *= 2) {
+        std::free(cwd.p);
+        cwd.p = static_cast<char*>(std::malloc(capacity));
+        if (cwd.p == nullptr) return 0;
+        if (getcwd(cwd.p, capacity) != nullptr) break;
+        if (errno != ERANGE || capacity > (1u << 20)) return 0;
     }
-    cwd.resize(std::strlen(cwd.c_str()));
-    const unsigned long length = static_cast<unsigned long>(cwd.size()) + 2;
+    const size_t cwdLength = std::strlen(cwd.p);
+    const unsigned long length = static_cast<unsigned long>(cwdLength) + 2;
     // Too small an area: report the size needed, as the Windows call does.
     if (area == nullptr || length + 1 > size) return length + 1;
     area[0] = 'C';
     area[1] = ':';
-    for (size_t i = 0; i < cwd.size(); ++i)
-        area[i + 2] = cwd[i] == '/' ? '\\' : cwd[i];
+    for (size_t i = 0; i < cwdLength; ++i)
+        area[i + 2] = cwd.p[i] == '/' ? '\\' : cwd.p[i];
     area[length] = '\0';
     return length;
 }
 
 int posixSetCurrentDirectory(const char* path) {
-    std::string target;
-    return toPosixPath(path, target) && chdir(target.c_str()) == 0 ? 1 : 0;
+    Text target;
+    return toPosixPath(path, target) && chdir(target.p) == 0 ? 1 : 0;
 }
 
 int posixChangeDirectory(const char* path) {
-    std::string target;
-    return toPosixPath(path, target) && chdir(target.c_str()) == 0 ? 0 : -1;
+    Text target;
+    return toPosixPath(path, target) && chdir(target.p) == 0 ? 0 : -1;
 }
 
 int statAt(int dirFd, const char* name, struct stat* st, int flags) {
