@@ -31,10 +31,12 @@ CString sformat(const char* format, ...) {
     // that does not fit is cut to its first formatAreaSize - 1 characters.
     std::unique_ptr<char[]> area(new char[formatAreaSize]);
     area[0] = '\0';
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(area.get(), formatAreaSize, format ? format : "", args);
-    va_end(args);
+    if (format) {
+        va_list args;
+        va_start(args, format);
+        std::vsnprintf(area.get(), formatAreaSize, format, args);
+        va_end(args);
+    }
     CString result;
     result = area.get();
     return result;

@@ -2,6 +2,7 @@
 // counts, classes, groups and back-references.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tessel/regexp.h"
@@ -98,6 +99,79 @@ TEST(MatchTest, GroupsAndBackReferences) {
         {"\\(\\(a\\)\\1\\)", "aa", 0, 0, 0},   {"\\(\\(a\\)\\1*\\)b", "ab", 1, 0, 2},
     };
     expectCases(cases, sizeof cases / sizeof cases[0]);
+}
+
+// step and advance driven directly with a program compiled into a buffer
+// of the test's own.
+class DirectMatchTest : public ::testing::Test {
+  protected:
+    const char* program(const char* pattern) {
+        std::memset(buffer, 0, sizeof buffer);
+        EXPECT_NE(re.compile(pattern, buffer, buffer + sizeof buffer - 1, '\0'), nullptr);
+        return buffer;
+    }
+    RegExp re;
+    char buffer[200];
+};
+
+TEST_F(DirectMatchTest, AdvanceSetsOnlyTheEnd) {
+    const char* prog = program("b*c");
+    const char subject[] = "abbcd";
+    ASSERT_EQ(re.advance(subject + 1, prog), 1);
+    EXPECT_EQ(re.LastMatchingChar(), subject + 4);
+    EXPECT_EQ(re.FirstMatchingChar(), nullptr);
+    EXPECT_EQ(re.advance(subject, prog), 0);  // a match must begin right there
+}
+
+TEST_F(DirectMatchTest, AnchoredStepTriesOnlyTheStart) {
+    const char* prog = program("^b");
+    const char subject[] = "ab";
+    EXPECT_EQ(re.step(subject, prog), 0);
+    EXPECT_EQ(re.FirstMatchingChar(), subject);  // set even though it failed
+    ASSERT_EQ(re.step(subject + 1, prog), 1);
+    EXPECT_EQ(re.FirstMatchingChar(), subject + 1);
+    EXPECT_EQ(re.LastMatchingChar(), subject + 2);
+}
+
+TEST_F(DirectMatchTest, GroupsOfAnEarlierSearchAreNotSeen) {
+    // Program: group 0 around "ab", then \1. Entering it at the
+    // back-reference must not compare against the text that an earlier
+    // search, of a subject that no longer exists, recorded for the group.
+    const char* prog = program("\\(ab\\)\\1");
+    ASSERT_EQ(static_cast<unsigned char>(prog[8]), 36);  // RE_BACKREF 0
+    {
+        const std::string earlier = "abab";
+        ASSERT_EQ(re.step(earlier.c_str(), prog), 1);
+    }
+    EXPECT_EQ(re.advance("ab", prog + 8), 0);
+    EXPECT_EQ(re.advance("", prog + 8), 0);
+    // A starred reference to an unrecorded group takes no occurrences.
+    const char* starred = program("\\(ab\\)\\1*x");
+    ASSERT_EQ(static_cast<unsigned char>(starred[8]), 37);
+    ASSERT_EQ(re.advance("abx", starred + 8), 0);
+    ASSERT_EQ(re.advance("x", starred + 8), 1);
+}
+
+TEST(MatchTest, ReferenceToAnOpenGroupMatchesNothing) {
+    // \1 inside group 1 names a group that has not closed on the path taken;
+    // a failed branch that closed it must not make it look closed.
+    const Case cases[] = {
+        {"\\(\\(a\\)\\1\\)", "aaaa", 0, 0, 0},
+        {"\\(\\(a\\)\\1*b\\)", "aab", 1, 1, 2},
+        {"\\(a*\\(b\\)\\1*c\\)", "aabbc", 1, 3, 2},
+    };
+    expectCases(cases, sizeof cases / sizeof cases[0]);
+}
+
+TEST(MatchTest, PathologicalBackTrackingStaysBounded) {
+    // Nine closures over the same letter on a subject that never matches:
+    // every start is tried, each with a product of back-off steps. This only
+    // has to end, and to end with 0.
+    const std::string subject(12, 'a');
+    RegExp r("a*a*a*a*a*a*a*a*a*b", 0);
+    EXPECT_EQ(r.match(subject.c_str()), 0);
+    RegExp counted("^\\(a\\{0,3\\}\\)\\1*\\1*b", 0);
+    EXPECT_EQ(counted.match(subject.c_str()), 0);
 }
 
 }  // namespace

@@ -99,7 +99,8 @@ TEST(CStringTest, AssignmentMakesFreshBuffers) {
 
 TEST(CStringTest, AssignToSelf) {
     CString s("abc");
-    s = s;
+    const CString& alias = s;
+    s = alias;
     EXPECT_STREQ(s, "abc");
     EXPECT_EQ(s.length(), 3);
     // A pointer into the value's own text is copied before the old buffer
