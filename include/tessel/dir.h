@@ -164,6 +164,10 @@ class TESSEL_API Dirent {
 
 // ---- Entry arrays --------------------------------------------------------
 
+// The members of both templates are defined outside the class bodies (in
+// dir_array.h), so that the exported instantiations for Dirent carry every
+// one of them.
+//
 // Array<T>: a growable array with chosen bounds whose elements are each
 // allocated on their own and owned by the array; growth and sorting move
 // only pointers, so references to elements stay valid. A dynamic array
@@ -188,16 +192,16 @@ class Array {
     // bounds are not empty.
     void Init();
     // CIndex(i): the slot of index i.
-    int CIndex(int i) const { return i - lowIndex; }
+    int CIndex(int i) const;
     // operator[](i): the element of index i; a dynamic array first grows,
     // giving every new index a fresh element.
     T& operator[](int i);
     const T& operator[](int i) const;
-    int Size() const { return highIndex - lowIndex + 1; }
-    int LowerBound() const { return lowIndex; }
-    int UpperBound() const { return highIndex; }
+    int Size() const;
+    int LowerBound() const;
+    int UpperBound() const;
     // SetDynamic(flag): growth on for any non-zero flag.
-    void SetDynamic(int flag) { dynamic = flag != 0 ? 1 : 0; }
+    void SetDynamic(int flag);
     // Erase(): deletes every element and the table; bounds 0 and -1.
     void Erase();
     // operator=(other): this array becomes a copy of other, element by
@@ -222,7 +226,7 @@ class Array {
 template <class T>
 class SortableArray : public Array<T> {
   public:
-    SortableArray(int low, int high, int dynamic) : Array<T>(low, high, dynamic) {}
+    SortableArray(int low, int high, int dynamic);
     virtual ~SortableArray();
     SortableArray& operator=(SortableArray& other);
     // sort(f): sorts all elements; f returns a negative number when its first

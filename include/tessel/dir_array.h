@@ -22,6 +22,31 @@ Array<T>::~Array() {
 }
 
 template <class T>
+int Array<T>::CIndex(int i) const {
+    return i - lowIndex;
+}
+
+template <class T>
+int Array<T>::Size() const {
+    return highIndex - lowIndex + 1;
+}
+
+template <class T>
+int Array<T>::LowerBound() const {
+    return lowIndex;
+}
+
+template <class T>
+int Array<T>::UpperBound() const {
+    return highIndex;
+}
+
+template <class T>
+void Array<T>::SetDynamic(int flag) {
+    dynamic = flag != 0 ? 1 : 0;
+}
+
+template <class T>
 T& Array<T>::spare() {
     static T element;
     element = T();
@@ -123,6 +148,10 @@ Array<T>& Array<T>::operator=(Array<T>& other) {
     dynamic = 0;
     return *this;
 }
+
+template <class T>
+SortableArray<T>::SortableArray(int low, int high, int dynamicFlag)
+    : Array<T>(low, high, dynamicFlag) {}
 
 template <class T>
 SortableArray<T>::~SortableArray() {}
