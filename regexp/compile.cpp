@@ -81,7 +81,7 @@ int readCountNumber(Reader& in, unsigned first, unsigned& stop, int& failure) {
 // state is local: the start of the element most recently begun (which * and
 // \{ modify), the stack of open groups, the groups opened and those closed.
 char* RegExp::compile(const char* pattern, char* buffer, char* end, int endChar) {
-    Reader in(pattern, endChar);
+    Reader in(pattern ? pattern : "", endChar);
     char* ep = buffer;
     auto fail = [](int code) -> char* {
         re_error = code;

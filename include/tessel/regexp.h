@@ -67,7 +67,7 @@ class TESSEL_API RegExp {
     // beyond end), and sets anchored. Returns the position after the RE_END
     // byte, or null with the code in re_error. The pattern ends at its first
     // unescaped endChar (taken as its low 8 bits) or newline, and always at
-    // a NUL. An empty pattern returns buffer unchanged when buffer's first
+    // a NUL. An empty (or null) pattern returns buffer unchanged when buffer's first
     // byte is not 0 (the program there stays in force), else fails with 41.
     // Choices for patterns without a defined meaning: a pattern that ends
     // right after a lone backslash fails with 36; a count after \(, \), a

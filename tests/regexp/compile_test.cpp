@@ -242,6 +242,7 @@ TEST_F(CompileTest, EmptyPatternKeepsAnEarlierProgram) {
     EXPECT_EQ(re.step("abc", buffer), 1);
     EXPECT_EQ(re.step("xab", buffer), 0);  // still anchored
     EXPECT_EQ(re.compile("\nx", buffer, buffer + sizeof buffer - 1, '\0'), buffer);
+    EXPECT_EQ(re.compile(nullptr, buffer, buffer + sizeof buffer - 1, '\0'), buffer);
 }
 
 TEST_F(CompileTest, SuccessLeavesTheErrorCode) {
