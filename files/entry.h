@@ -1,0 +1,15 @@
+// Internal: the making of a Dirent from a platform record.
+#ifndef TESSEL_FILES_ENTRY_H
+#define TESSEL_FILES_ENTRY_H
+
+#include "platform/platform.h"
+#include "tessel/dir.h"
+
+namespace tessel_detail {
+
+// entryOf(dir, record): the entry for record, owned by dir.
+Dirent entryOf(Directory* dir, const tessel_platform::FindRecord& record);
+
+}  // namespace tessel_detail
+
+#endif  // TESSEL_FILES_ENTRY_H
