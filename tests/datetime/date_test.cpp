@@ -5,6 +5,7 @@
 
 #include <array>
 #include <climits>
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -33,6 +34,7 @@ short weekdayOf(const std::tm& tm) {
 }
 
 TEST(CalendarTest, ExportedTables) {
+    EXPECT_EQ(sizeof(Date), 4 * sizeof(int16_t));  // four 16-bit fields, nothing else
     EXPECT_EQ(Date::startYear, 1970);
     EXPECT_EQ(Date::maxYear, 2058);
     EXPECT_EQ(Date::monthsPerYear, 12);
