@@ -2,7 +2,14 @@
 // numeric and clock constructors, arithmetic, comparison and the weekday.
 #include <ctime>
 
+#include "datetime/calendar.h"
 #include "tessel/date.h"
+
+using tessel_detail::commonMonthDays;
+using tessel_detail::daysInWeek;
+using tessel_detail::firstYear;
+using tessel_detail::lastYear;
+using tessel_detail::monthsInYear;
 
 namespace {
 
@@ -11,14 +18,14 @@ const int referenceMonday = 3659;
 
 }  // namespace
 
-const short Date::startYear = 1970;
-const short Date::maxYear = 2058;
-const short Date::numDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-const short Date::monthsPerYear = 12;
-const short Date::daysPerWeek = 7;
-const char* const Date::dayName[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-const char* const Date::monthName[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+short Date::startYear = firstYear;
+short Date::maxYear = lastYear;
+short Date::numDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+short Date::monthsPerYear = monthsInYear;
+short Date::daysPerWeek = daysInWeek;
+const char* Date::dayName[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+const char* Date::monthName[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 Date::Date() : dayNumber(0), dayOfMonth(0), monthNumber(0), yearNumber(0) {}
 
@@ -27,13 +34,13 @@ Date::Date(short n) : dayNumber(n > 0 ? n : 0), dayOfMonth(0), monthNumber(0), y
 }
 
 Date::Date(short day, short month, short year) : Date() {
-    if (year < startYear || year > maxYear) return;
+    if (year < firstYear || year > lastYear) return;
     dayOfMonth = day;
     monthNumber = month;
     yearNumber = year;
     if (!gIsValidDate(day, month, year)) return;
     int n = 0;
-    for (int y = startYear; y < year; ++y)
+    for (int y = firstYear; y < year; ++y)
         n += gDaysInYear(static_cast<short>(y));
     for (int m = 1; m < month; ++m)
         n += gDaysInMonth(static_cast<short>(m), year);
@@ -48,7 +55,7 @@ Date::Date(long t) : Date() {
     const std::time_t value = static_cast<std::time_t>(t);
     const std::tm* local = std::localtime(&value);
     if (!local) return;
-    if (local->tm_year < startYear - 1900 || local->tm_year > maxYear - 1900) return;
+    if (local->tm_year < firstYear - 1900 || local->tm_year > lastYear - 1900) return;
     *this = Date(static_cast<short>(local->tm_mday), static_cast<short>(local->tm_mon + 1),
                  static_cast<short>(local->tm_year + 1900));
 }
@@ -65,7 +72,7 @@ Date systemDate() {
 void Date::setDayMonthYear() {
     if (dayNumber == 0) return;
     const int n = dayNumber;
-    int year = startYear;
+    int year = firstYear;
     int before = 0;  // days before 1 January of year
     while (n <= before) {
         --year;
@@ -122,8 +129,8 @@ int Date::operator>=(const Date& other) const {
 }
 
 short Date::dayOfWeek() const {
-    int r = (dayNumber - referenceMonday) % daysPerWeek;
-    if (r < 0) r += daysPerWeek;
+    int r = (dayNumber - referenceMonday) % daysInWeek;
+    if (r < 0) r += daysInWeek;
     return static_cast<short>(r + 1);
 }
 
@@ -138,9 +145,9 @@ short Date::gDaysInYear(short year) {
 // gDaysInMonth gives 0 for a month outside 1 to 12: no day fits such a
 // month, so every date built with it is invalid.
 short Date::gDaysInMonth(short month, short year) {
-    if (month < 1 || month > monthsPerYear) return 0;
+    if (month < 1 || month > monthsInYear) return 0;
     const int extra = (month == 2 && gIsLeapYear(year)) ? 1 : 0;
-    return static_cast<short>(numDays[month - 1] + extra);
+    return static_cast<short>(commonMonthDays[month - 1] + extra);
 }
 
 int Date::isLeapYear(short year) const {
@@ -156,6 +163,6 @@ short Date::daysInMonth(short month, short year) const {
 }
 
 int Date::gIsValidDate(short day, short month, short year) {
-    if (year < startYear || year > maxYear) return 0;
+    if (year < firstYear || year > lastYear) return 0;
     return day >= 1 && day <= gDaysInMonth(month, year);
 }

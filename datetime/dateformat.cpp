@@ -1,5 +1,6 @@
 // Date formatting: the short numeric form, the long form with weekday and
 // ordinal day, the weekday and month names, and the ordinal suffix.
+#include "datetime/calendar.h"
 #include "datetime/settings.h"
 #include "tessel/date.h"
 
@@ -26,11 +27,13 @@ const char* ordinalSuffix(int day) {
     }
 }
 
-// nameOfMonth(month): the month's abbreviation, or the empty text for a
-// month outside 1 to 12 (which a valid date never holds).
+// nameOfMonth(month): the month's entry in Date::monthName, or the empty
+// text for a month outside 1 to 12 (which a valid date never holds) and for
+// an entry a caller has set to null.
 const char* nameOfMonth(int month) {
-    if (month < 1 || month > Date::monthsPerYear) return "";
-    return Date::monthName[month - 1];
+    if (month < 1 || month > tessel_detail::monthsInYear) return "";
+    const char* name = Date::monthName[month - 1];
+    return name ? name : "";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 // run, one skipped character, and so on.
 #include <cctype>
 
+#include "datetime/calendar.h"
 #include "datetime/settings.h"
 #include "tessel/date.h"
 
@@ -134,12 +135,14 @@ int sameIgnoringCase(const char* a, const char* b) {
     }
 }
 
-// monthOf(name): 1 to 12 for the first month whose abbreviation equals name
-// without regard to case; 0 for any other name, and for a null one.
+// monthOf(name): 1 to 12 for the first month whose entry in Date::monthName
+// equals name without regard to case; 0 for any other name, and for a null
+// one. A null entry matches nothing.
 short monthOf(const char* name) {
     if (!name) return 0;
-    for (int i = 0; i < Date::monthsPerYear; ++i) {
-        if (sameIgnoringCase(name, Date::monthName[i])) return static_cast<short>(i + 1);
+    for (int i = 0; i < tessel_detail::monthsInYear; ++i) {
+        const char* entry = Date::monthName[i];
+        if (entry && sameIgnoringCase(name, entry)) return static_cast<short>(i + 1);
     }
     return 0;
 }

@@ -130,13 +130,20 @@ class TESSEL_API Date {
 
     // ---- Exported data -------------------------------------------------------
 
-    static const short startYear;            // 1970
-    static const short maxYear;              // 2058
-    static const short numDays[12];          // days of the months of a common year
-    static const short monthsPerYear;        // 12
-    static const short daysPerWeek;          // 7
-    static const char* const dayName[7];     // "Mon" to "Sun"
-    static const char* const monthName[12];  // "Jan" to "Dec"
+    // The calendar values, for callers to read and write. The calendar code
+    // itself works with fixed copies of them, so changing these changes no
+    // result of the class.
+    static short startYear;      // 1970
+    static short maxYear;        // 2058
+    static short numDays[12];    // days of the months of a common year
+    static short monthsPerYear;  // 12
+    static short daysPerWeek;    // 7
+    // The names, indexed by weekday - 1 (Monday first) and month - 1. The
+    // text forms and the month-name lookup read these tables, so a caller
+    // may replace their entries; a null entry names nothing and prints as
+    // the empty text.
+    static const char* dayName[7];     // "Mon" to "Sun"
+    static const char* monthName[12];  // "Jan" to "Dec"
 
     // The five text forms, compiled case-sensitively when the library is
     // loaded, in this order, and destroyed in reverse order at unload. Every

@@ -3,7 +3,9 @@
 // date. The numeric forms, which do, are tested in settings_test.cpp.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
+#include <cstdint>
 #include <ctime>
 #include <string>
 
@@ -32,6 +34,7 @@ short weekdayOf(const std::tm& tm) {
 }
 
 TEST(CalendarTest, ExportedTables) {
+    EXPECT_EQ(sizeof(Date), 4 * sizeof(int16_t));  // four 16-bit fields, nothing else
     EXPECT_EQ(Date::startYear, 1970);
     EXPECT_EQ(Date::maxYear, 2058);
     EXPECT_EQ(Date::monthsPerYear, 12);
@@ -46,6 +49,77 @@ TEST(CalendarTest, ExportedTables) {
     const char* weekdays[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     for (int i = 0; i < 7; ++i)
         EXPECT_STREQ(Date::dayName[i], weekdays[i]);
+}
+
+// Saves the exported calendar data and puts it back, so that a test may
+// change it.
+class ExportedDataTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        saved = {Date::startYear, Date::maxYear, Date::monthsPerYear, Date::daysPerWeek};
+        for (int i = 0; i < 12; ++i) {
+            savedDays[i] = Date::numDays[i];
+            savedMonths[i] = Date::monthName[i];
+        }
+        for (int i = 0; i < 7; ++i)
+            savedWeekdays[i] = Date::dayName[i];
+    }
+    void TearDown() override {
+        Date::startYear = saved[0];
+        Date::maxYear = saved[1];
+        Date::monthsPerYear = saved[2];
+        Date::daysPerWeek = saved[3];
+        for (int i = 0; i < 12; ++i) {
+            Date::numDays[i] = savedDays[i];
+            Date::monthName[i] = savedMonths[i];
+        }
+        for (int i = 0; i < 7; ++i)
+            Date::dayName[i] = savedWeekdays[i];
+    }
+
+  private:
+    std::array<short, 4> saved{};
+    short savedDays[12] = {};
+    const char* savedMonths[12] = {};
+    const char* savedWeekdays[7] = {};
+};
+
+// The calendar values are callers' data: the calendar keeps its own.
+TEST_F(ExportedDataTest, CalendarValuesAreWritableAndNotUsedByTheCalendar) {
+    Date::startYear = 1900;
+    Date::maxYear = 3000;
+    Date::monthsPerYear = 13;
+    Date::daysPerWeek = 5;
+    Date::numDays[1] = 30;
+    EXPECT_EQ(dayNumberOf(Date(1, 1, 1969)), 0);
+    EXPECT_EQ(dayNumberOf(Date(1, 1, 2059)), 0);
+    EXPECT_EQ(Date::gDaysInMonth(13, 2000), 0);
+    EXPECT_EQ(Date::gDaysInMonth(2, 1999), 28);
+    EXPECT_EQ(dayNumberOf(Date(31, 12, 2058)), 32507);
+    EXPECT_EQ(Date(7, 1, 1980).dayOfWeek(), 1);
+    EXPECT_EQ(Date(static_cast<short>(32507)).month(), 12);
+}
+
+// The name tables are read by the lookup and the text forms, so a caller's
+// entries take effect; a null entry names nothing.
+TEST_F(ExportedDataTest, NameTablesAreWritableAndUsed) {
+    Date::monthName[0] = "Jnr";
+    Date::dayName[0] = "Lun";
+    const Date seventh(7, 1, 1980);
+    EXPECT_EQ(Date(7, "jnr", 1980), seventh);
+    EXPECT_EQ(Date(CString("7 Jnr 1980")), seventh);
+    EXPECT_EQ(dayNumberOf(Date(7, "Jan", 1980)), 0);
+    EXPECT_STREQ(seventh.monthStr(), "Jnr");
+    EXPECT_STREQ(seventh.dayStr(), "Lun");
+    EXPECT_NE(std::string(seventh.longCString()).find("Jnr"), std::string::npos);
+
+    Date::monthName[0] = nullptr;
+    Date::dayName[0] = nullptr;
+    EXPECT_EQ(dayNumberOf(Date(7, "Jan", 1980)), 0);
+    EXPECT_EQ(Date::gIsValidDate(CString("7 Feb 1980")), 1);
+    EXPECT_STREQ(seventh.monthStr(), "");
+    EXPECT_STREQ(seventh.dayStr(), "");
+    EXPECT_EQ(seventh.longCString().length(), 11);
 }
 
 TEST(CalendarTest, DayNumbersOfKnownDates) {

@@ -34,6 +34,7 @@ TEST(TimeTest, CountFromNumbers) {
         EXPECT_EQ(countOf(Time(c.hours, c.minutes, c.seconds)), c.count);
     }
     EXPECT_EQ(countOf(Time()), 0);
+    EXPECT_EQ(sizeof(Time), sizeof(int32_t));  // one 32-bit count
 }
 
 TEST(TimeTest, PartsOfTheCount) {
