@@ -1,26 +1,11 @@
 // Dirent: a directory entry, its packed stamp and its comparisons.
 #include <cstring>
 
+#include "files/entry.h"
 #include "strings/fold.h"
 #include "tessel/dir.h"
 
 namespace {
-
-FDATE emptyDate() {
-    FDATE d;
-    d.day = 0;
-    d.month = 0;
-    d.year = 0;
-    return d;
-}
-
-FTIME emptyTime() {
-    FTIME t;
-    t.twoSeconds = 0;
-    t.minutes = 0;
-    t.hours = 0;
-    return t;
-}
 
 // compareNames(a, b): the byte comparison of two names with A-Z and a-z
 // folded to upper case.
@@ -37,8 +22,8 @@ int compareNames(const char* a, const char* b) {
 
 Dirent::Dirent()
     : entrySize(0),
-      packedDate(emptyDate()),
-      packedTime(emptyTime()),
+      packedDate(tessel_detail::unpackDate(0)),
+      packedTime(tessel_detail::unpackTime(0)),
       entryMode(0),
       ownerDir(nullptr),
       cachedDate(nullptr),

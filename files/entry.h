@@ -7,6 +7,11 @@
 
 namespace tessel_detail {
 
+// unpackDate(w), unpackTime(w): the bit fields of a packed date or time
+// word (0 gives all fields 0).
+FDATE unpackDate(unsigned short w);
+FTIME unpackTime(unsigned short w);
+
 // entryOf(dir, record): the entry for record, owned by dir.
 Dirent entryOf(Directory* dir, const tessel_platform::FindRecord& record);
 

@@ -10,7 +10,8 @@ using tessel_platform::FindHandle;
 using tessel_platform::FindRecord;
 using tessel_platform::operations;
 
-namespace {
+// The record-to-entry conversion shared with the tree walker.
+namespace tessel_detail {
 
 FDATE unpackDate(unsigned short w) {
     FDATE d;
@@ -27,11 +28,6 @@ FTIME unpackTime(unsigned short w) {
     t.hours = (w >> 11) & 0x1F;
     return t;
 }
-
-}  // namespace
-
-// The record-to-entry conversion shared with the tree walker.
-namespace tessel_detail {
 
 Dirent entryOf(Directory* dir, const FindRecord& r) {
     return Dirent(dir, r.name, unpackDate(r.date), unpackTime(r.time), r.sizeLow, r.attributes);
