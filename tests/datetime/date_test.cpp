@@ -304,11 +304,11 @@ TEST(CalendarTest, DifferencesAndComparisons) {
         Relations want;
     };
     const Case cases[] = {
-        {a, b, 0, 1, 1, 0, 1, 0},
-        {b, a, 0, 1, 0, 1, 0, 1},
-        {a, Date(1, 1, 1970), 1, 0, 0, 0, 1, 1},
-        {Date(), a, 0, 1, 1, 0, 1, 0},
-        {Date(), Date(1, 13, 2000), 1, 0, 0, 0, 1, 1},
+        {a, b, {0, 1, 1, 0, 1, 0}},
+        {b, a, {0, 1, 0, 1, 0, 1}},
+        {a, Date(1, 1, 1970), {1, 0, 0, 0, 1, 1}},
+        {Date(), a, {0, 1, 1, 0, 1, 0}},
+        {Date(), Date(1, 13, 2000), {1, 0, 0, 0, 1, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(dayNumberOf(c.left)) + " vs " +

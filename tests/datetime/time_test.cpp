@@ -113,10 +113,10 @@ TEST(TimeTest, DifferencesAndComparisons) {
         Relations want;
     };
     const Case cases[] = {
-        {noon, one, 0, 1, 1, 0, 1, 0},
-        {one, noon, 0, 1, 0, 1, 0, 1},
-        {noon, Time(11, 60, 0), 1, 0, 0, 0, 1, 1},
-        {Time(CString("nonsense")), Time(), 1, 0, 0, 0, 1, 1},
+        {noon, one, {0, 1, 1, 0, 1, 0}},
+        {one, noon, {0, 1, 0, 1, 0, 1}},
+        {noon, Time(11, 60, 0), {1, 0, 0, 0, 1, 1}},
+        {Time(CString("nonsense")), Time(), {1, 0, 0, 0, 1, 1}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(countOf(c.left)) + " vs " + std::to_string(countOf(c.right)));
